@@ -1,0 +1,135 @@
+#include "platform/posix/DurableWrite.h"
+
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+
+namespace platform::posix {
+
+UniqueFd::UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
+    if (this != &other) {
+        Close();
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+UniqueFd::~UniqueFd() {
+    Close();
+}
+
+bool UniqueFd::Close() {
+    if (fd_ < 0) {
+        return true;
+    }
+    // The descriptor is gone after close whatever it reports, so it is never
+    // retried.
+    const int result = ::close(std::exchange(fd_, -1));
+    return result == 0 || errno == EINTR;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool WriteAllAt(int fd, std::string_view bytes, long long offset) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+std::optional<std::string> ReadAll(int fd) {
+    std::string content;
+    std::array<char, 65536> chunk{};
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return content;
+        }
+        content.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void SyncFolder(const std::string& folder) {
+    UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) {
+        ::fsync(fd.Get());
+    }
+}
+
+std::optional<TempFile> TempFile::CreateBeside(const std::string& targetPath) {
+    const auto slash = targetPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : targetPath.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? targetPath : targetPath.substr(slash + 1);
+    std::string pattern = folder + "." + name + ".XXXXXX";
+    UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (!fd.IsOpen()) {
+        return std::nullopt;
+    }
+    return TempFile(std::move(pattern), std::move(fd));
+}
+
+TempFile::TempFile(TempFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      fd_(std::move(other.fd_)),
+      committed_(std::exchange(other.committed_, true)) {}
+
+TempFile::~TempFile() {
+    fd_.Close();
+    if (!committed_) {
+        ::unlink(path_.c_str());
+    }
+}
+
+bool TempFile::CommitOver(const std::string& targetPath) {
+    if (::fsync(fd_.Get()) != 0 || !fd_.Close()) {
+        return false;
+    }
+    if (::rename(path_.c_str(), targetPath.c_str()) != 0) {
+        return false;
+    }
+    committed_ = true;
+    SyncFolder(FolderOf(targetPath));
+    return true;
+}
+
+}  // namespace platform::posix
