@@ -37,7 +37,7 @@ std::ostream& operator<<(std::ostream& out, const FrameCase& c) {
 class QueryBetweenEventsTest : public testing::TestWithParam<FrameCase> {};
 
 TEST_P(QueryBetweenEventsTest, RestoresAndProcessesEventsOnEveryPath) {
-    const auto& [failing, expectedSteps, expectedError] = GetParam();
+    const Failing failing = GetParam().failing;
     std::vector<std::string> steps;
     const auto events = [&] {
         steps.push_back("events");
@@ -62,8 +62,8 @@ TEST_P(QueryBetweenEventsTest, RestoresAndProcessesEventsOnEveryPath) {
     } catch (const Error& caught) {
         error = caught.what();
     }
-    EXPECT_EQ(steps, expectedSteps);
-    EXPECT_EQ(error, expectedError);
+    EXPECT_EQ(steps, GetParam().steps);
+    EXPECT_EQ(error, GetParam().error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
