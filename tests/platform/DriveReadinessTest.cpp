@@ -8,6 +8,7 @@
 #include "platform/DriveLabel.h"
 #include "platform/DriveReadiness.h"
 #include "platform/Error.h"
+#include "platform/TextCodec.h"
 
 using platform::DriveKind;
 
@@ -75,31 +76,41 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{
             Failing::SecondEvents, {"events", "query", "restore", "events"}, "second events"}));
 
+// Names and labels as Unicode, turned into system text for the test: the
+// ANSI code page on Windows, UTF-8 elsewhere.
 struct LabelCase {
     DriveKind kind;
-    std::optional<std::string> name;
-    const char* label;
+    std::optional<std::u16string> name;
+    std::u16string label;
 };
 std::ostream& operator<<(std::ostream& out, const LabelCase& c) {
-    return out << static_cast<int>(c.kind) << ' ' << c.name.value_or("(none)");
+    return out << static_cast<int>(c.kind) << (c.name ? " with a name" : " without name");
+}
+
+std::string SystemText(const std::u16string& text) {
+    const auto bytes = platform::EncodeSystemText(text);
+    EXPECT_TRUE(bytes.has_value());
+    return bytes.value_or("");
 }
 
 class DriveLabelTest : public testing::TestWithParam<LabelCase> {};
 
 TEST_P(DriveLabelTest, ShowsTheNameInLowerCase) {
-    EXPECT_EQ(platform::DriveLabelText(GetParam().kind, GetParam().name), GetParam().label);
+    const auto& name = GetParam().name;
+    const auto systemName = name ? std::optional(SystemText(*name)) : std::nullopt;
+    EXPECT_EQ(platform::DriveLabelText(GetParam().kind, systemName), SystemText(GetParam().label));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DriveLabelTest,
-                         testing::Values(LabelCase{DriveKind::Fixed, "SYSTEM", "[system]"},
-                                         LabelCase{DriveKind::Fixed, "", "[]"},
-                                         LabelCase{DriveKind::Fixed, std::nullopt, "[]"},
-                                         LabelCase{DriveKind::Cd, "BALDUR_ČD1", "[baldur_čd1]"},
-                                         LabelCase{DriveKind::RamDisk, std::nullopt, "[]"},
-                                         LabelCase{DriveKind::Removable, "USB", ""},
-                                         LabelCase{DriveKind::Removable, std::nullopt, ""},
-                                         LabelCase{DriveKind::Network, "\\\\SERVER\\Hry",
-                                                   "\\\\server\\hry"},
-                                         LabelCase{DriveKind::Network, std::nullopt, "[]"}));
+                         testing::Values(LabelCase{DriveKind::Fixed, u"SYSTEM", u"[system]"},
+                                         LabelCase{DriveKind::Fixed, u"", u"[]"},
+                                         LabelCase{DriveKind::Fixed, std::nullopt, u"[]"},
+                                         LabelCase{DriveKind::Cd, u"BALDUR_ÓD1", u"[baldur_ód1]"},
+                                         LabelCase{DriveKind::RamDisk, std::nullopt, u"[]"},
+                                         LabelCase{DriveKind::Removable, u"USB", u""},
+                                         LabelCase{DriveKind::Removable, std::nullopt, u""},
+                                         LabelCase{DriveKind::Network, u"\\\\SERVER\\Hry",
+                                                   u"\\\\server\\hry"},
+                                         LabelCase{DriveKind::Network, std::nullopt, u"[]"}));
 
 }  // namespace
