@@ -26,10 +26,11 @@ bool IsOneOf(std::string_view type, std::initializer_list<std::string_view> type
 
 std::optional<std::string> FirstLine(const std::string& path) {
     std::ifstream file(path);
-    std::string line;
-    if (!file || !std::getline(file, line)) {
+    if (!file) {
         return std::nullopt;
     }
+    std::string line;
+    std::getline(file, line);  // an empty file holds an empty line
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
         line.pop_back();
     }

@@ -151,6 +151,11 @@ TEST_F(VolumeLabelTest, WinesLabelFileComesFirst) {
     EXPECT_EQ(Label(), "BGCD");
 }
 
+TEST_F(VolumeLabelTest, AnEmptyLabelFileIsAnEmptyLabel) {
+    std::ofstream(root_ / "drive/.windows-label").flush();
+    EXPECT_EQ(Label(), "");
+}
+
 TEST_F(VolumeLabelTest, IsNothingForADeviceWithoutLabel) {
     mount_.source = (root_ / "sdc1").string();
     EXPECT_EQ(Label(), std::nullopt);
