@@ -38,7 +38,7 @@ struct Holding {
     const char* source;  // of the mount expected to hold it
 };
 std::ostream& operator<<(std::ostream& out, const Holding& c) {
-    return out << c.path;
+    return out << '\'' << c.path << '\'';
 }
 
 class MountHoldingTest : public testing::TestWithParam<Holding> {};

@@ -57,8 +57,9 @@ struct Translation {
     const char* windowsPath;
     const char* hostPath;  // relative to the prefix, or absolute; "" for none
 };
+// Quoted: a trailing backslash would upset ctest's list of test names.
 std::ostream& operator<<(std::ostream& out, const Translation& c) {
-    return out << c.windowsPath << " <-> " << c.hostPath;
+    return out << '\'' << c.windowsPath << "' <-> '" << c.hostPath << '\'';
 }
 
 class ToHostPathTest : public PathsTest, public testing::WithParamInterface<Translation> {};
@@ -138,7 +139,7 @@ struct FullPathCase {
     const char* fullPath;
 };
 std::ostream& operator<<(std::ostream& out, const FullPathCase& c) {
-    return out << c.path;
+    return out << '\'' << c.path << '\'';
 }
 
 class FullPathNameTest : public PathsTest, public testing::WithParamInterface<FullPathCase> {};
@@ -169,7 +170,7 @@ struct EntryCase {
     bool folder;
 };
 std::ostream& operator<<(std::ostream& out, const EntryCase& c) {
-    return out << c.path;
+    return out << '\'' << c.path << '\'';
 }
 
 class EntryTestsTest : public PathsTest, public testing::WithParamInterface<EntryCase> {};

@@ -11,8 +11,9 @@ struct FullPathCase {
     const char* path;
     const char* fullPath;
 };
+// Quoted: a trailing backslash would upset ctest's list of test names.
 std::ostream& operator<<(std::ostream& out, const FullPathCase& c) {
-    return out << c.path;
+    return out << '\'' << c.path << '\'';
 }
 
 // What GetFullPathNameA answers (checked under Wine) with the working folder
