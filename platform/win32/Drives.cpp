@@ -56,17 +56,18 @@ std::optional<std::string> NetworkName(char letter) {
 }
 
 // The name the selector shows beside the letter. A removable drive is not
-// asked at all: that would spin up a floppy drive for every listing.
+// asked at all: that would spin up a floppy drive for every listing. A network
+// drive shows its network name; without one it is not connected, and asking
+// for its volume label would only wait for the network to time out.
 std::optional<std::string> NameOf(char letter, DriveKind kind, const RootPath& root) {
-    if (kind == DriveKind::Removable) {
-        return std::nullopt;
+    switch (kind) {
+        case DriveKind::Removable:
+            return std::nullopt;
+        case DriveKind::Network:
+            return NetworkName(letter);
+        default:
+            return VolumeLabel(root);
     }
-    if (kind == DriveKind::Network) {
-        if (auto name = NetworkName(letter)) {
-            return name;
-        }
-    }
-    return VolumeLabel(root);
 }
 
 // With critical errors failed the system shows no box of its own (one asking
