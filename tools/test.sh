@@ -8,3 +8,6 @@ bash tools/install-deps.sh
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+
+# The core again, built for Windows and run under Wine.
+bash tools/test-windows.sh
