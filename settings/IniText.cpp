@@ -1,6 +1,7 @@
 #include "settings/IniText.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace ini {
 namespace {
@@ -60,8 +61,11 @@ public:
             return std::nullopt;
         }
         Line line{next_, text_.size(), text_.size()};
-        const auto stop = text_.find_first_of("\r\n", next_);
-        if (stop != std::string_view::npos) {
+        auto stop = next_;
+        while (stop < text_.size() && text_[stop] != '\r' && text_[stop] != '\n') {
+            ++stop;
+        }
+        if (stop < text_.size()) {
             line.contentEnd = stop;
             line.end = stop + 1;
             if (text_[stop] == '\r' && line.end < text_.size() && text_[line.end] == '\n') {
@@ -175,14 +179,27 @@ std::optional<std::string_view> FinalLineEnding(std::string_view text) {
     return std::nullopt;
 }
 
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::size_t size = 0;
+    for (const auto part : parts) {
+        size += part.size();
+    }
+    std::string result;
+    result.reserve(size);
+    for (const auto part : parts) {
+        result.append(part);
+    }
+    return result;
+}
+
 std::string Encoded(std::string_view value) {
     const bool needsQuotes =
         !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || IsQuoted(value));
-    return needsQuotes ? "\"" + std::string(value) + "\"" : std::string(value);
+    return needsQuotes ? Joined({"\"", value, "\""}) : std::string(value);
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
-    return std::string(key) + "=" + Encoded(value);
+    return Joined({key, "=", Encoded(value)});
 }
 
 std::string Spliced(std::string_view text, std::size_t begin, std::size_t end,
@@ -211,23 +228,18 @@ std::optional<std::string> Replaced(std::string_view text, const ParsedLine& key
 std::string Inserted(std::string_view text, const Line& anchor, std::string_view newLine) {
     if (anchor.HasEnding()) {
         const auto ending = text.substr(anchor.contentEnd, anchor.end - anchor.contentEnd);
-        return Spliced(text, anchor.end, anchor.end, std::string(newLine) + std::string(ending));
+        return Spliced(text, anchor.end, anchor.end, Joined({newLine, ending}));
     }
     // The anchor is the last line and has no line break yet.
     const auto ending = FirstLineEnding(text);
-    return std::string(text) + std::string(ending) + std::string(newLine) + std::string(ending);
+    return Joined({text, ending, newLine, ending});
 }
 
 std::string Appended(std::string_view text, std::string_view section, std::string_view newLine) {
     const auto finalEnding = FinalLineEnding(text);
     const auto ending = finalEnding.value_or(FirstLineEnding(text));
-    std::string result(text);
-    if (!text.empty() && !finalEnding) {
-        result += ending;
-    }
-    result += "[" + std::string(section) + "]" + std::string(ending);
-    result += std::string(newLine) + std::string(ending);
-    return result;
+    const auto lineBreak = text.empty() || finalEnding ? std::string_view() : ending;
+    return Joined({text, lineBreak, "[", section, "]", ending, newLine, ending});
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 
 #include <fstream>
-#include <iterator>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 
 namespace testing_files {
@@ -48,7 +48,9 @@ std::string ReadFile(const std::string& path) {
     if (!in) {
         throw std::runtime_error("cannot read " + path);
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
 }
 
 std::set<std::string> Names(const std::filesystem::path& folder) {
