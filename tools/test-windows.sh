@@ -27,11 +27,14 @@ wineboot -i </dev/null
 
 # One drive of each kind for the drive tests (Win32DrivesTest): a floppy, a CD
 # with a label, a CD drive without a medium (its folder is missing), a
-# network drive and a RAM disk. Wine takes the kinds from the registry when
-# its mount manager starts, so the server is restarted afterwards.
+# network drive, a RAM disk, and a letter of no known kind (a plain file).
+# Wine takes the kinds from the registry when its mount manager starts, so
+# the server is restarted afterwards.
 drives="$WINEPREFIX/test-drives"
 mkdir -p "$drives/floppy" "$drives/cd" "$drives/network" "$drives/ram"
 printf 'KesTrune CD' >"$drives/cd/.windows-label"
+: >"$drives/plain-file"
+ln -s "$drives/plain-file" "$WINEPREFIX/dosdevices/u:"
 ln -s "$drives/floppy" "$WINEPREFIX/dosdevices/a:"
 ln -s "$drives/cd" "$WINEPREFIX/dosdevices/d:"
 ln -s "$drives/no-medium" "$WINEPREFIX/dosdevices/e:"

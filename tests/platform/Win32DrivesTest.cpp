@@ -122,7 +122,8 @@ TEST_F(Win32DrivesTest, DrivesAreListedInLetterOrderInLowerCase) {
 
 // tools/test-windows.sh gives its Wine prefix one drive of each kind:
 //   a: floppy, d: CD labelled "KesTrune CD", e: CD without a medium (its
-//   folder is missing), n: network drive, r: RAM disk.
+//   folder is missing), n: network drive, r: RAM disk, u: a plain file, which
+//   is no drive of any kind.
 TEST_F(Win32DrivesTest, EachKindOfDriveIsListedWithWhatTheSelectorShows) {
     if (GetEnvironmentVariableA("KESTRUNE_WINE_TEST_DRIVES", nullptr, 0) == 0) {
         GTEST_SKIP() << "needs the drives of the Wine prefix that tools/test-windows.sh makes";
@@ -151,6 +152,9 @@ TEST_F(Win32DrivesTest, EachKindOfDriveIsListedWithWhatTheSelectorShows) {
         EXPECT_EQ(drive.kind, row.kind);
         EXPECT_EQ(drive.label, row.label);
     }
+    EXPECT_EQ(std::count_if(drives.begin(), drives.end(),
+                            [](const DriveInfo& d) { return d.letter == 'u'; }),
+              0);
     // One round of events for each drive listed.
     EXPECT_EQ(modesSeenByEvents.size(), drives.size());
     EXPECT_TRUE(DiskInDrive('d', processEvents));

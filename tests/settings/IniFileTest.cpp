@@ -23,11 +23,14 @@ const std::string kWritten =
     "; The game's own comment\r\n[Program Options]\r\nPath Search Nodes=4000\r\n\r\n"
     "[Alias]\r\nCD1:=F:\\\r\nHD0:=C:\\Hry\\Baldurova br\xE1na\\\r\n";
 
+#ifndef _WIN32
+// Inodes, times and permission bits of POSIX file systems.
 struct stat Status(const std::string& path) {
     struct stat status {};
     EXPECT_EQ(::lstat(path.c_str(), &status), 0) << path;
     return status;
 }
+#endif
 
 // Whether the write of CD1: is refused with the message and the file keeps
 // its bytes.
@@ -57,6 +60,8 @@ TEST_F(IniFileWriteTest, ReplacesTheFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(Names(folder_.Path()), std::set<std::string>{"Baldur.ini"});
 }
 
+#ifndef _WIN32
+// Inodes, owners, symbolic links and folder permissions: POSIX only.
 TEST_F(IniFileWriteTest, WritingTheValueTheKeyHoldsLeavesTheFileUntouched) {
     const auto before = Status(path_);
     IniFile(path_).IniWriteString("alias", "cd1:", "E:\\CD1\\");
@@ -110,6 +115,7 @@ TEST_F(IniFileWriteTest, RewritesInPlaceWhereNoTemporaryFileCanBeMade) {
     EXPECT_EQ(ReadFile(path_), kWritten);
     EXPECT_EQ(Names(folder_.Path()), std::set<std::string>{"Baldur.ini"});
 }
+#endif
 
 TEST_F(IniFileWriteTest, FailsOnAFileWithoutAnyWriteBitEvenForRoot) {
     ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
@@ -123,6 +129,8 @@ TEST_F(IniFileWriteTest, FailsOnAFileWithoutAnyWriteBitEvenForRoot) {
     EXPECT_EQ(Names(folder_.Path()), std::set<std::string>{"Baldur.ini"});
 }
 
+#ifndef _WIN32
+// Another user in a child process: POSIX only.
 TEST_F(IniFileWriteTest, FailsWithoutAccessToTheFile) {
     // A write bit is set, but not for this user, who could still replace the
     // file through the folder.
@@ -130,6 +138,7 @@ TEST_F(IniFileWriteTest, FailsWithoutAccessToTheFile) {
     ASSERT_EQ(::chmod(path_.c_str(), 0464), 0);
     EXPECT_TRUE(AsOrdinaryUser([&] { return WriteIsRefused(path_, kOriginal); }));
 }
+#endif
 
 TEST_F(IniFileWriteTest, FailsOnAMissingFileOrFolder) {
     EXPECT_TRUE(WriteIsRefused(folder_ / "Missing.ini", ""));
@@ -138,6 +147,8 @@ TEST_F(IniFileWriteTest, FailsOnAMissingFileOrFolder) {
     EXPECT_EQ(Names(folder_.Path()), std::set<std::string>{"Baldur.ini"});
 }
 
+#ifndef _WIN32
+// A file size limit in a child process: POSIX only.
 TEST_F(IniFileWriteTest, FailsOnAFullDiskAndLeavesTheFileAsItWas) {
     const auto limit = static_cast<long long>(kOriginal.size());
     const std::string longer(500, 'x');
@@ -162,6 +173,7 @@ TEST_F(IniFileWriteTest, FailsOnAFullDiskAndLeavesTheFileAsItWas) {
         }
     }));
 }
+#endif
 
 TEST_F(IniFileWriteTest, RefusesLineBreaksAndNul) {
     const std::string values[] = {"F:\\\r\n[Cheat]", "F:\\\n", "F:\\\r", std::string("F:\0x", 4)};
@@ -191,6 +203,8 @@ protected:
     const TempFolder folder_;
 };
 
+#ifndef _WIN32
+// Pipes, devices and another user: POSIX only.
 TEST_F(IniFileReadTest, GivesTheDefaultForAnythingButAReadableFile) {
     const auto fifo = folder_ / "pipe.ini";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
@@ -208,6 +222,7 @@ TEST_F(IniFileReadTest, GivesTheDefaultForAFileItMayNotRead) {
     ASSERT_EQ(::chmod(path.c_str(), 0), 0);
     EXPECT_TRUE(AsOrdinaryUser([&] { return ReadCd1(path) == "default"; }));
 }
+#endif
 
 TEST_F(IniFileReadTest, SurvivesBinaryJunk) {
     std::mt19937 random(12345);
