@@ -15,6 +15,8 @@
 //                                              the text) once, then ColorMoveOver
 //   - the pressed button released elsewhere:   ColorNormal, nothing opened
 // Any mouse button counts. The pointer keeps its ordinary shape over it.
+// The text is plain text, never markup. The window sets the size; adjustSize()
+// fits the label to its text.
 class HyperlinkLabel : public QLabel {
     Q_OBJECT
 
