@@ -2,16 +2,10 @@
 
 #include <utility>
 
-#include <QString>
-
+#include "platform/LetterCase.h"
 #include "platform/Paths.h"
-#include "platform/TextCodec.h"
 
 namespace {
-
-QString LowerCase(std::string_view systemText) {
-    return QString::fromStdU16String(platform::DecodeSystemText(systemText)).toLower();
-}
 
 bool IsRootForm(std::string_view path) {
     return path.ends_with(":\\");
@@ -23,12 +17,16 @@ char LowerAscii(char c) {
 
 }  // namespace
 
+bool SameDrive(char a, char b) {
+    return LowerAscii(a) == LowerAscii(b);
+}
+
 bool IsDriveLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 bool SamePathIgnoringCase(std::string_view a, std::string_view b) {
-    return a == b || LowerCase(a) == LowerCase(b);
+    return a == b || platform::LowerSystemText(a) == platform::LowerSystemText(b);
 }
 
 FolderPath::FolderPath(std::string workingFolder, char fallbackDrive)
@@ -60,7 +58,7 @@ FolderPath::Change FolderPath::SetCurrentFolder(std::string_view path) {
     }
     current_ = std::move(full);
     const char first = current_.front();
-    if (IsDriveLetter(first) && LowerAscii(first) != LowerAscii(drive_)) {
+    if (IsDriveLetter(first) && !SameDrive(first, drive_)) {
         drive_ = first;
         return Change::Drive;
     }
@@ -68,7 +66,7 @@ FolderPath::Change FolderPath::SetCurrentFolder(std::string_view path) {
 }
 
 FolderPath::Change FolderPath::SetDrive(char letter) {
-    if (!IsDriveLetter(letter) || LowerAscii(letter) == LowerAscii(drive_)) {
+    if (!IsDriveLetter(letter) || SameDrive(letter, drive_)) {
         return Change::None;
     }
     drive_ = letter;

@@ -42,8 +42,11 @@ private:
     std::string current_;
 };
 
-// Whether a character is a drive letter, A to Z in either case.
+// Whether a character is a drive letter, A to Z in either case, and whether
+// two characters name the same drive.
 bool IsDriveLetter(char c);
+bool SameDrive(char a, char b);
 
-// Whether two system-text paths are the same when letter case is ignored.
+// Whether two system-text paths are the same when letter case is ignored, as
+// Windows compares file names.
 bool SamePathIgnoringCase(std::string_view a, std::string_view b);
