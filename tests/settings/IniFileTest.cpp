@@ -194,6 +194,22 @@ TEST_F(IniFileWriteTest, WritesIntegersAndFlags) {
     EXPECT_EQ(file.IniReadString("Game Options", "Inventory Pause Warning", ""), "0");
 }
 
+TEST(IniFile, OpensAWindowsPathThroughTheWinePrefix) {
+    const TempFolder prefix;
+    std::filesystem::create_directories(prefix.Path() / "dosdevices");
+    std::filesystem::create_directories(prefix.Path() / "drive_c/Hry/BG");
+    std::filesystem::create_directory_symlink("../drive_c", prefix.Path() / "dosdevices/c:");
+    const auto hostPath = prefix / "drive_c/Hry/BG/Baldur.ini";
+    WriteFile(hostPath, kOriginal);
+    ASSERT_EQ(::setenv("WINEPREFIX", prefix.Path().c_str(), 1), 0);
+
+    // Letter case as Windows ignores it, as the remembered path may hold it.
+    IniFile file("C:\\HRY\\bg\\BALDUR.INI");
+    EXPECT_EQ(file.IniReadString("Alias", "CD1:", "default"), "E:\\CD1\\");
+    file.IniWriteString("Alias", "CD1:", "F:\\");
+    EXPECT_EQ(ReadFile(hostPath), kWritten);
+}
+
 class IniFileReadTest : public testing::Test {
 protected:
     std::string ReadCd1(const std::string& path) const {
