@@ -60,8 +60,9 @@ std::vector<MountEntry> ParseMountInfo(std::string_view text) {
 
 std::vector<MountEntry> ReadMountTable() {
     std::ifstream file("/proc/self/mountinfo");
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return ParseMountInfo(text);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return ParseMountInfo(text.str());
 }
 
 std::optional<MountEntry> MountHolding(const std::vector<MountEntry>& mounts,
