@@ -28,6 +28,13 @@ public:
     void FormShow();
     void diskChange();
     void Button1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Modals& modals_;
 };
 
 // The one folder chooser of the running program.

@@ -30,6 +30,10 @@ public:
     GlyphButton* TransparentButton1;
 
     void TransparentButton1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The one About box of the running program.
