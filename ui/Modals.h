@@ -39,7 +39,8 @@ public:
     // (the file need not exist), or nothing when the user cancelled.
     virtual std::optional<QString> OpenFile(const FileOpenRequest& request) = 0;
 
-    // Shows a window modally and returns when it has been closed.
+    // Shows a window modally and returns when it has been closed. Qt centres a
+    // window without a parent on the screen, one with a parent over that.
     virtual void ShowModal(QDialog& window) = 0;
 };
 

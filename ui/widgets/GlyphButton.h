@@ -23,9 +23,6 @@ public:
     void SetGlyph(const QImage& glyph, int numGlyphs);
     int NumGlyphs() const { return numGlyphs_; }
 
-    // Whether the pointer is over the button, as its looks show it.
-    bool PointerOver() const { return pointerOver_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
