@@ -14,10 +14,11 @@ inline constexpr const char* kCaptionCredit = "(c) 1999-2000 Trimbelo";
 // The About box's credit line.
 inline constexpr const char* kCreditLine = "Naprogramoval Matěj Kvítek, Trimbelo 1999";
 
-// The maker's pages: the short form shown in the main window and its memo, the
-// longer form shown in the About box, and the addresses the links open.
-inline constexpr const char* kWebText = "trimbelo.example.com";
-inline constexpr const char* kWebLink = "http://trimbelo.example.com/";
+// The author's own pages, which the main window and its memo invite to (the
+// address fits the main window's link), and the maker's pages shown in the
+// About box, with the addresses the links open.
+inline constexpr const char* kWebText = "kvitek.example.com";
+inline constexpr const char* kWebLink = "http://kvitek.example.com/";
 inline constexpr const char* kPageText = "http://trimbelo.example.com";
 inline constexpr const char* kPageLink = "http://trimbelo.example.com/kestrune/";
 
