@@ -12,7 +12,7 @@ packages=(
     # user interface
     qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg62-turbo-dev fonts-liberation2
     # running without a display: virtual X server and screenshots
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-apps x11-utils imagemagick
     # the Windows build of the core, tested under Wine
     g++-mingw-w64-x86-64-posix googletest wine wine64
 )
