@@ -91,6 +91,15 @@ TEST_F(FolderTreeTest, ListsVisibleFoldersOnlyInNameOrderIgnoringCase) {
     EXPECT_EQ(ChildTexts(root_), (QStringList{"Alpha", "beta", "CD1", "Empty", "ZETA"}));
 }
 
+TEST_F(FolderTreeTest, LeavesOutFoldersNoWindowsPathCanName) {
+    for (const char* name :
+         {"end.", "end ", "a:b", "why?", "back\\slash", "star*", "pipe|", "Mid. dle", "Ok"}) {
+        prefix_.MakeFolder(std::string("disk/Alpha/") + name);
+    }
+    tree_->expandItem(Node("Alpha"));
+    EXPECT_EQ(ChildTexts(Node("Alpha")), (QStringList{"Mid. dle", "Ok"}));
+}
+
 TEST_F(FolderTreeTest, ReadsSubfoldersWhenANodeIsOpened) {
     QTreeWidgetItem* alpha = Node("Alpha");
     prefix_.MakeFolder("disk/Alpha/New");
@@ -151,6 +160,15 @@ TEST_F(FolderTreeTest, KeyboardSelectionMakesTheNodesFolderCurrent) {
 
     QTest::keyClick(tree_.get(), Qt::Key_Home);
     EXPECT_EQ(tree_->CurrentFolder(), "E:\\");
+}
+
+TEST_F(FolderTreeTest, ClosingANodeAboveTheSelectionSelectsIt) {
+    tree_->setFocus();
+    QTest::keyClick(tree_.get(), Qt::Key_Down);
+    ASSERT_EQ(tree_->CurrentFolder(), "E:\\CD1\\Data");
+    tree_->collapseItem(Node("CD1"));
+    EXPECT_EQ(tree_->currentItem(), Node("CD1"));
+    EXPECT_EQ(tree_->CurrentFolder(), "E:\\CD1");
 }
 
 TEST_F(FolderTreeTest, MouseSelectionMakesTheNodesFolderCurrent) {

@@ -53,7 +53,7 @@ FolderTree::FolderTree(QWidget* parent)
     : QTreeWidget(parent), path_(platform::CurrentFolder(), 'c') {
     SetUpFolderTreeLook(*this);
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::ReadSubfolders);
-    connect(this, &QTreeWidget::itemCollapsed, this, &ShowNodePicture);
+    connect(this, &QTreeWidget::itemCollapsed, this, &FolderTree::NodeClosed);
     setExpandsOnDoubleClick(false);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderTree::ToggleNode);
     connect(this, &QTreeWidget::currentItemChanged, this, &FolderTree::NodeChosen);
@@ -155,6 +155,18 @@ void FolderTree::ToggleNode(QTreeWidgetItem* node) {
     }
     collapseItem(node);
     expandItem(node);
+}
+
+// As in Windows, the selection does not stay hidden in a node that is closed:
+// the closed node is selected instead.
+void FolderTree::NodeClosed(QTreeWidgetItem* node) {
+    ShowNodePicture(node);
+    for (const QTreeWidgetItem* item = currentItem(); item != nullptr; item = item->parent()) {
+        if (item->parent() == node) {
+            setCurrentItem(node);
+            return;
+        }
+    }
 }
 
 void FolderTree::NodeChosen(QTreeWidgetItem* node) {

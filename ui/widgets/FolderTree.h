@@ -38,6 +38,7 @@ private:
     void OpenAfresh(QTreeWidgetItem* node);
     void ReadSubfolders(QTreeWidgetItem* node);
     void ToggleNode(QTreeWidgetItem* node);
+    void NodeClosed(QTreeWidgetItem* node);
     void NodeChosen(QTreeWidgetItem* node);
     std::string NodePath(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* ChildNamed(QTreeWidgetItem* node, std::string_view name) const;
