@@ -25,9 +25,21 @@ bool MarkedHiddenOrSystem([[maybe_unused]] const std::filesystem::directory_entr
 #endif
 }
 
+// A name a Windows path can hold as it stands. Elsewhere a folder may be
+// called "a:b", "why?" or "end." as well; a Windows path would name another
+// folder or none ("end." is "end" there), so such folders cannot be chosen.
+bool IsWindowsName(std::string_view name) {
+    const bool badCharacter = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+    });
+    return !name.empty() && !badCharacter && !name.ends_with('.') && !name.ends_with(' ');
+}
+
 bool Listed(const std::filesystem::directory_entry& entry, const std::string& name) {
     std::error_code error;
-    return !name.starts_with('.') && entry.is_directory(error) && !MarkedHiddenOrSystem(entry);
+    return !name.starts_with('.') && IsWindowsName(name) && entry.is_directory(error) &&
+           !MarkedHiddenOrSystem(entry);
 }
 
 }  // namespace
