@@ -376,6 +376,18 @@ TEST_F(FolderChooserTest, TheButtonDuringADriveTestClosesOnceTheTestHasEnded) {
     EXPECT_EQ(Current(), "C:\\work");
 }
 
+TEST_F(FolderChooserTest, ADriveThatIsNoLetterReachesTheStandardErrorBox) {
+    // The selector offers letters only; should it ever hold something else,
+    // the drive test's error ends the handler and nothing changes.
+    chooser_->disk->SetDrive('1');
+    emit chooser_->disk->changed();
+    EXPECT_EQ(modals_.fake.Texts(Kind::ApplicationError),
+              QStringList{QStringLiteral("Not a valid drive letter")});
+    EXPECT_TRUE(modals_.fake.Texts(Kind::Error).isEmpty());
+    EXPECT_EQ(Current(), "C:\\work");
+    EXPECT_EQ(chooser_->DO1->Drive(), 'C');
+}
+
 // ---------------------------------------------------------------- closing
 
 TEST_F(FolderChooserTest, ClosedByTheSystemItDeliversTheCurrentFolder) {
