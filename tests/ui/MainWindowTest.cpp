@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -25,6 +27,7 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/widgets/FolderTree.h"
+#include "ui/widgets/HyperlinkLabel.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/StaticText.h"
 
@@ -121,6 +124,10 @@ struct NodesCase {
     const char* hint;
 };
 
+void PrintTo(const NodesCase& c, std::ostream* out) {
+    *out << "stored " << c.stored;
+}
+
 class NodesTest : public MainWindowTest, public testing::WithParamInterface<NodesCase> {};
 
 TEST_P(NodesTest, LoadedValueIsShownNormalisedAndSavedAsShown) {
@@ -144,7 +151,12 @@ INSTANTIATE_TEST_SUITE_P(
     StoredValues, NodesTest,
     testing::Values(NodesCase{"4500", "4000", "P 133"}, NodesCase{"1000", "2000", "P 133"},
                     NodesCase{"999999", "400000", "PII 400"}, NodesCase{"4999", "4000", "P 133"},
-                    NodesCase{"0x8000", "32000", "P 233"}, NodesCase{"-5", "2000", "P 133"}));
+                    NodesCase{"0x8000", "32000", "P 233"}, NodesCase{"-5", "2000", "P 133"}),
+    [](const testing::TestParamInfo<NodesCase>& test) {
+        std::string name = std::string("Stored_") + test.param.stored;
+        std::replace(name.begin(), name.end(), '-', 'm');
+        return name;
+    });
 
 TEST_F(MainWindowTest, ValueEqualToThePositionHeldChangesNothing) {
     const QSignalSpy changes(Form().SB1, &QScrollBar::valueChanged);
@@ -195,6 +207,10 @@ struct KeyCase {
     const char* hint;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << QKeySequence(c.key).toString().toStdString() << " from " << c.start;
+}
+
 class ScrollKeysTest : public MainWindowTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(ScrollKeysTest, KeysMoveByTheirStep) {
@@ -220,7 +236,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, ScrollKeysTest,
                                          KeyCase{64000, Qt::Key_PageUp, 54000, "P 233"},
                                          KeyCase{395000, Qt::Key_PageDown, 400000, "PII 400"},
                                          KeyCase{2000, Qt::Key_Left, 2000, "P 133"},
-                                         KeyCase{6000, Qt::Key_PageUp, 2000, "P 133"}));
+                                         KeyCase{6000, Qt::Key_PageUp, 2000, "P 133"}),
+                         [](const testing::TestParamInfo<KeyCase>& test) {
+                             return QKeySequence(test.param.key).toString().toStdString() +
+                                    "_from_" + std::to_string(test.param.start);
+                         });
 
 // Where the parts of the scroll bar lie, as its style places them.
 QRect PartOf(const ScrollBar& bar, QStyle::SubControl part) {
@@ -391,6 +411,10 @@ struct BadPathCase {
     bool quit;
 };
 
+void PrintTo(const BadPathCase& c, std::ostream* out) {
+    *out << c.what << (c.quit ? ", quit" : ", stay");
+}
+
 class BadPathTest : public MainWindowTest, public testing::WithParamInterface<BadPathCase> {};
 
 TEST_P(BadPathTest, NothingIsWrittenAndTheUserDecidesWhetherToQuit) {
@@ -495,12 +519,39 @@ TEST_F(MainWindowTest, FailingToRememberTheChosenFileLoadsNothing) {
     EXPECT_EQ(Form().CD1->text(), "E:\\CD1");
 }
 
+TEST_F(MainWindowTest, ChosenFileTheSystemCannotSpellIsNeitherRememberedNorLoaded) {
+    Start(SmallIni("4500"));
+    const QString unspellable = QStringLiteral("C:\\Other\\") + QChar(0xDC00) + "\\Baldur.ini";
+    modals_.openFileAnswer = unspellable;
+    Click(Form().Button1);
+    EXPECT_EQ(modals_.Texts(Kind::Error),
+              QStringList({"Cesta k INI souboru obsahuje znaky, které systém nedokáže uložit: " +
+                           unspellable}));
+    EXPECT_EQ(Form().Edit1->text(), unspellable);
+    EXPECT_EQ(MainWindowWorld::Remembered(), MainWindowWorld::kIniPath);
+    EXPECT_EQ(Form().CD1->text(), "E:\\CD1");
+}
+
+TEST_F(MainWindowTest, TheLinkOpensTheAuthorsPages) {
+    Start(SmallIni("4500"));
+    QStringList opened;
+    HyperlinkLabel::SetOpener([&opened](const QString& address) { opened << address; });
+    Click(Form().URLLabel1);
+    HyperlinkLabel::SetOpener({});
+    EXPECT_EQ(opened, QStringList({"http://kvitek.example.com/"}));
+    EXPECT_TRUE(Form().isVisible());
+}
+
 // ---------------------------------------------------------------- closing
 
 struct CloseCase {
     const char* route;
     std::function<void(TForm1&)> close;
 };
+
+void PrintTo(const CloseCase& c, std::ostream* out) {
+    *out << c.route;
+}
 
 class CloseRouteTest : public MainWindowTest, public testing::WithParamInterface<CloseCase> {};
 

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "settings/Registry.h"
 
@@ -51,7 +51,9 @@ void MainWindowWorld::WriteFile(const std::filesystem::path& path, std::string_v
 
 std::string MainWindowWorld::ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
 }
 
 void MainWindowWorld::Remember(std::string_view path) {

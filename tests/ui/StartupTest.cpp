@@ -97,6 +97,10 @@ struct RouteCase {
     std::function<void()> close;
 };
 
+void PrintTo(const RouteCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class EndOfRunTest : public testing::TestWithParam<RouteCase> {};
 
 TEST_P(EndOfRunTest, ClosingTheMainWindowShowsTheAboutBoxOnceAndEndsTheLoop) {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <vector>
@@ -287,6 +288,15 @@ TEST(MainWindowLayout, FocusStartsInThePathAndTabVisitsTheControlsInOrder) {
     QStringList backwards = order;
     std::reverse(backwards.begin(), backwards.end());
     EXPECT_EQ(FocusWalk(window.form, Qt::ShiftModifier, 17), backwards);
+}
+
+TEST(MainWindowLayout, ShownInTheMiddleOfTheScreen) {
+    MainWindowWorld world;
+    LaidOutWindow window;
+    window.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window.form));
+    const QPoint middle = window.form.screen()->availableGeometry().center();
+    EXPECT_LE((window.form.frameGeometry().center() - middle).manhattanLength(), 1);
 }
 
 // The screenshot shows the window in the style the program draws it in.
