@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // Widgets need one application object for the whole run; the offscreen
 // platform lets the tests run without a display.
