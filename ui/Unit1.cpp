@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>

@@ -384,6 +384,19 @@ TEST_F(MainWindowTest, ChooserOpensOnAnExistingFolderOrWhereItWasLeft) {
     EXPECT_EQ(world_.ReadIni(), expected);
 }
 
+TEST_F(MainWindowTest, EachChooseButtonServesTheFieldBesideIt) {
+    Start(SmallIni("4000"));
+    int picked = 0;
+    inChooser_ = [&picked](Tadresar& chooser) {
+        chooser.DO1->SetCurrentFolder("E:\\CD" + std::to_string(++picked));
+    };
+    for (QPushButton* button :
+         {Form().Button5, Form().Button3, Form().Button7, Form().Button4, Form().Button6}) {
+        Click(button);
+    }
+    EXPECT_EQ(CdTexts(), QStringList({"E:\\CD2", "E:\\CD4", "E:\\CD1", "E:\\CD5", "E:\\CD3"}));
+}
+
 // ---------------------------------------------------------------- save and quit
 
 TEST_F(MainWindowTest, TypedPathIsSavedIntoButNotRemembered) {
