@@ -181,8 +181,9 @@ void FolderTree::NodeChosen(QTreeWidgetItem* node) {
 std::string FolderTree::NodePath(const QTreeWidgetItem* node) const {
     std::vector<std::string> names;
     for (; node->parent() != nullptr; node = node->parent()) {
-        names.insert(names.begin(), NameOf(node));
+        names.push_back(NameOf(node));
     }
+    std::reverse(names.begin(), names.end());
     return FolderPath::NodePath(path_.RootText(), names);
 }
 
