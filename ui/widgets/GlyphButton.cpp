@@ -6,26 +6,18 @@
 #include <algorithm>
 
 #include "ui/Look.h"
+#include "ui/Pictures.h"
 
 namespace {
 
 // The first of the side-by-side images, with the transparent colour cleared.
+// Its bottom-left pixel is the whole bitmap's, so the transparent colour is
+// the same.
 QImage FirstImage(const QImage& glyph, int numGlyphs) {
     if (glyph.isNull()) {
         return QImage();
     }
-    const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
-    QImage first = glyph.copy(0, 0, glyph.width() / numGlyphs, glyph.height())
-                       .convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < first.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(first.scanLine(y));
-        for (int x = 0; x < first.width(); ++x) {
-            if (line[x] == transparent) {
-                line[x] = qRgba(0, 0, 0, 0);
-            }
-        }
-    }
-    return first;
+    return WithBottomLeftTransparent(glyph.copy(0, 0, glyph.width() / numGlyphs, glyph.height()));
 }
 
 QImage Greyscale(QImage image) {
