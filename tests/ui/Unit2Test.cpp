@@ -211,8 +211,10 @@ struct StartingFolder {
     char selectorDrive;
 };
 
+// Quoted, so that a path ending in a backslash does not run into the next
+// test's name when ctest lists the cases.
 void PrintTo(const StartingFolder& folder, std::ostream* out) {
-    *out << folder.given;
+    *out << '\'' << folder.given << '\'';
 }
 
 class StartingFolderTest : public FolderChooserTest,
