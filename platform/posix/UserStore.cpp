@@ -8,26 +8,20 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <utility>
 #include <vector>
 
 #include "platform/posix/DurableWrite.h"
+#include "platform/posix/ValueFile.h"
 
 // The current user's store is a tree of folders below
 // $XDG_CONFIG_HOME/kestrune (else ~/.config/kestrune): a key is a folder, a
-// value a file in its key's folder. A value file starts with one header line,
-// "kestrune-value type=1 size=42", and then holds exactly the data's bytes, so
-// that any data, empty data and every type survive unchanged.
+// value a file in its key's folder, in the form of ValueFile.h.
 namespace platform {
 namespace {
 
 using posix::UniqueFd;
-
-constexpr std::string_view kHeaderType = "kestrune-value type=";
-constexpr std::string_view kHeaderSize = " size=";
-constexpr std::size_t kLongestHeader = 64;
 
 // The store's folder: the user's configuration folder as the XDG rules name
 // it (a relative $XDG_CONFIG_HOME is ignored), then the account's home.
@@ -93,46 +87,6 @@ bool EnsureFolder(const std::string& path) {
     return errno == EEXIST && ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-std::string HeaderLine(std::uint32_t type, std::size_t size) {
-    return std::string(kHeaderType) + std::to_string(type) + std::string(kHeaderSize) +
-           std::to_string(size) + "\n";
-}
-
-template <typename Number>
-bool ParseNumber(std::string_view text, Number& number) {
-    if (text.empty() || (text.size() > 1 && text[0] == '0')) {
-        return false;
-    }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
-struct Header {
-    UserStoreKey::ValueInfo info;
-    std::size_t length;  // of the header line, its line break included
-};
-
-// The type and size a value file declares. A file without a well-formed
-// header (written by hand, or damaged) is a value of no type whose data is
-// all of the file, so that reading it fails with a clear message rather than
-// returning something made up.
-Header ParseHeader(std::string_view content, std::size_t fileSize) {
-    const Header untyped{{kTypeNone, fileSize}, 0};
-    const auto lineEnd = content.find('\n');
-    if (content.substr(0, kHeaderType.size()) != kHeaderType || lineEnd == std::string_view::npos) {
-        return untyped;
-    }
-    const auto fields = content.substr(kHeaderType.size(), lineEnd - kHeaderType.size());
-    const auto sizeAt = fields.find(kHeaderSize);
-    Header header{{0, 0}, lineEnd + 1};
-    if (sizeAt == std::string_view::npos ||
-        !ParseNumber(fields.substr(0, sizeAt), header.info.type) ||
-        !ParseNumber(fields.substr(sizeAt + kHeaderSize.size()), header.info.size)) {
-        return untyped;
-    }
-    return header;
-}
-
 UniqueFd OpenValueFile(const std::string& path, struct stat& status) {
     UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.IsOpen() && (::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode))) {
@@ -182,7 +136,7 @@ std::optional<UserStoreKey::ValueInfo> UserStoreKey::Query(std::string_view name
     if (!fd.IsOpen()) {
         return std::nullopt;
     }
-    std::array<char, kLongestHeader> start{};
+    std::array<char, posix::kLongestValueHeader> start{};
     ssize_t got = 0;
     do {
         got = ::read(fd.Get(), start.data(), start.size());
@@ -190,9 +144,10 @@ std::optional<UserStoreKey::ValueInfo> UserStoreKey::Query(std::string_view name
     if (got < 0) {
         return std::nullopt;
     }
-    return ParseHeader(std::string_view(start.data(), static_cast<std::size_t>(got)),
-                       static_cast<std::size_t>(status.st_size))
-        .info;
+    const auto header =
+        posix::ParseValueHeader(std::string_view(start.data(), static_cast<std::size_t>(got)),
+                                static_cast<std::size_t>(status.st_size));
+    return ValueInfo{header.type, header.size};
 }
 
 std::optional<std::string> UserStoreKey::Fetch(std::string_view name) const {
@@ -201,24 +156,22 @@ std::optional<std::string> UserStoreKey::Fetch(std::string_view name) const {
     if (!fd.IsOpen()) {
         return std::nullopt;
     }
-    auto content = posix::ReadAll(fd.Get());
+    const auto content = posix::ReadAll(fd.Get());
     if (!content) {
         return std::nullopt;
     }
-    const auto header = ParseHeader(*content, content->size());
-    // A value cut short, or grown, since its header was written is damaged.
-    if (content->size() - header.length != header.info.size) {
+    auto value = posix::ParseValueFile(*content);
+    if (!value) {
         return std::nullopt;
     }
-    content->erase(0, header.length);
-    return content;
+    return std::move(value->data);
 }
 
 bool UserStoreKey::Set(std::string_view name, std::uint32_t type, std::string_view data) {
     const auto path = handle_->ValuePath(name);
     auto temp = posix::TempFile::CreateBeside(path);
-    return temp && posix::WriteAll(temp->Descriptor(), HeaderLine(type, data.size())) &&
-           posix::WriteAll(temp->Descriptor(), data) && temp->CommitOver(path);
+    return temp && posix::WriteAll(temp->Descriptor(), posix::FormatValueFile(type, data)) &&
+           temp->CommitOver(path);
 }
 
 }  // namespace platform
