@@ -1,5 +1,6 @@
 #include "platform/posix/DurableWrite.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -7,6 +8,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
+#include <string_view>
 
 namespace platform::posix {
 
@@ -106,10 +109,57 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+namespace {
+
+constexpr std::string_view kTempSuffixLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTempSuffixLength = 6;
+
+// Whether a folder entry is named as CreateBeside names a temporary file for
+// this target: "." + name + "." + six letters or digits.
+bool IsTempNameFor(std::string_view entry, std::string_view name) {
+    const std::size_t prefix = name.size() + 2;
+    return entry.size() == prefix + kTempSuffixLength && entry[0] == '.' &&
+           entry.substr(1, name.size()) == name && entry[prefix - 1] == '.' &&
+           entry.substr(prefix).find_first_not_of(kTempSuffixLetters) == std::string_view::npos;
+}
+
+bool NotNewerThan(const struct timespec& time, const struct timespec& limit) {
+    return time.tv_sec < limit.tv_sec ||
+           (time.tv_sec == limit.tv_sec && time.tv_nsec <= limit.tv_nsec);
+}
+
+// A process killed between creating its temporary file and renaming it
+// leaves that file behind; the next write removes it. Only regular files of
+// this process's user, named for this target and last written before this
+// write began, are taken: a write of another instance still under way at
+// worst fails its rename and reports the failure, with the target intact.
+void RemoveStaleTemporaries(const std::string& folder, std::string_view name) {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    DIR* const entries = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (entries == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat status {};
+        if (IsTempNameFor(entry->d_name, name) &&
+            ::fstatat(::dirfd(entries), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            NotNewerThan(status.st_mtim, now)) {
+            ::unlinkat(::dirfd(entries), entry->d_name, 0);
+        }
+    }
+    ::closedir(entries);
+}
+
+}  // namespace
+
 std::optional<TempFile> TempFile::CreateBeside(const std::string& targetPath) {
     const auto slash = targetPath.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : targetPath.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? targetPath : targetPath.substr(slash + 1);
+    RemoveStaleTemporaries(folder, name);
     std::string pattern = folder + "." + name + ".XXXXXX";
     UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
     if (!fd.IsOpen()) {

@@ -49,7 +49,9 @@ void SyncFolder(const std::string& folder);
 
 // A temporary file in the folder of the file it will replace, named after it
 // (".Baldur.ini.Xk3b9Q" beside "Baldur.ini"), created for the owner only. It
-// is removed when the object goes unless it was renamed into place.
+// is removed when the object goes unless it was renamed into place. Making
+// one first removes the target's temporary files that a killed process left
+// behind.
 class TempFile {
 public:
     static std::optional<TempFile> CreateBeside(const std::string& targetPath);
