@@ -1,0 +1,140 @@
+// A process killed at any moment of a save leaves the game's file whole:
+// every byte but the seven values as it was, each value old or new.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <iostream>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "SaveLoopRecords.h"
+#include "TestFiles.h"
+#include "settings/GameSettings.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace testing_files;
+using save_loop::NewRecord;
+using save_loop::OldRecord;
+
+constexpr unsigned kSeed = 20261211;
+constexpr int kMostKills = 200;
+constexpr auto kLongestRun = std::chrono::seconds(10);
+constexpr int kLongestWaitMicroseconds = 20000;
+
+// Each of the seven values as its whole line, in the old and the new record.
+struct ValueLines {
+    std::string old;
+    std::string changed;
+};
+
+std::string AliasLine(std::size_t n, const std::string& folder) {
+    return "\nCD" + std::to_string(n) + ":=" + folder + "\r";
+}
+
+std::vector<ValueLines> LinesOf(const GameSettings& old, const GameSettings& changed) {
+    std::vector<ValueLines> lines{
+        {"\nPath Search Nodes=" + std::to_string(old.PathSearchNodes) + "\r",
+         "\nPath Search Nodes=" + std::to_string(changed.PathSearchNodes) + "\r"}};
+    for (std::size_t n = 1; n <= CdAliases::kCount; ++n) {
+        lines.push_back({AliasLine(n, old.CdAlias[n]), AliasLine(n, changed.CdAlias[n])});
+    }
+    lines.push_back(
+        {std::string("\nInventory Pause Warning=") + (old.InventoryPauseWarning ? "1" : "0") + "\r",
+         std::string("\nInventory Pause Warning=") + (changed.InventoryPauseWarning ? "1" : "0") +
+             "\r"});
+    return lines;
+}
+
+void ReplaceOnce(std::string& text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    if (at == std::string::npos || text.find(from, at + 1) != std::string::npos) {
+        throw std::invalid_argument("not exactly one" + from);
+    }
+    text.replace(at, from.size(), to);
+}
+
+// What the file must hold once the values it shows were written: the
+// original with those of its value lines that show a new value replaced.
+// Empty when a value is neither old nor new.
+std::string ExpectedContent(const std::string& original, const std::string& content) {
+    std::string expected = original;
+    for (const auto& line : LinesOf(OldRecord(), NewRecord())) {
+        const bool isOld = content.find(line.old) != std::string::npos;
+        const bool isNew = content.find(line.changed) != std::string::npos;
+        if (isOld == isNew) {
+            return {};
+        }
+        if (isNew) {
+            ReplaceOnce(expected, line.old, line.changed);
+        }
+    }
+    return expected;
+}
+
+pid_t StartSaveLoop(const std::string& path) {
+    std::string program = KESTRUNE_SAVE_LOOP;
+    std::string argument = path;
+    char* const argv[] = {program.data(), argument.data(), nullptr};
+    pid_t child = 0;
+    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
+    return child;
+}
+
+// Whether the loop was still saving when it was killed (it never ends by
+// itself unless a save failed).
+bool KilledWhileSaving(pid_t child) {
+    ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+    }
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+TEST(CrashDuringSave, KillAtRandomMomentsLeavesEveryByteOldOrNew) {
+    const TempFolder folder;
+    const auto path = folder / "Baldur.ini";
+    const auto original = ReadFile(DataFile("Baldur.ini"));
+    WriteFile(path, original);
+    ASSERT_EQ(LoadGameSettings(path), OldRecord());
+
+    std::mt19937 random(kSeed);
+    std::uniform_int_distribution<int> wait(0, kLongestWaitMicroseconds);
+    const auto start = std::chrono::steady_clock::now();
+    int kills = 0;
+    int leftovers = 0;
+    while (kills < kMostKills && std::chrono::steady_clock::now() - start < kLongestRun) {
+        const pid_t child = StartSaveLoop(path);
+        std::this_thread::sleep_for(std::chrono::microseconds(wait(random)));
+        ASSERT_TRUE(KilledWhileSaving(child)) << "the save loop stopped by itself";
+        ++kills;
+
+        const auto content = ReadFile(path);
+        ASSERT_EQ(content, ExpectedContent(original, content)) << "after kill " << kills;
+        const auto names = Names(folder.Path());
+        ASSERT_LE(names.size(), 2U) << "after kill " << kills;
+        leftovers += static_cast<int>(names.size() - 1);
+
+        // The next save takes away what the killed one left behind.
+        const auto held = LoadGameSettings(path);
+        SaveGameSettings(path, held == OldRecord() ? NewRecord() : OldRecord());
+        ASSERT_EQ(Names(folder.Path()), std::set<std::string>{"Baldur.ini"})
+            << "after the save that followed kill " << kills;
+    }
+    std::cout << "seed " << kSeed << ": " << kills << " kills, " << leftovers
+              << " left a temporary file that the next save removed\n";
+    EXPECT_GE(kills, 50);
+}
+
+}  // namespace
