@@ -27,8 +27,8 @@ using save_loop::NewRecord;
 using save_loop::OldRecord;
 
 constexpr unsigned kSeed = 20261211;
-constexpr int kMostKills = 200;
-constexpr auto kLongestRun = std::chrono::seconds(10);
+constexpr int kMostKills = 300;
+constexpr auto kLongestRun = std::chrono::seconds(15);
 constexpr int kLongestWaitMicroseconds = 20000;
 
 // Each of the seven values as its whole line, in the old and the new record.
