@@ -1,11 +1,13 @@
-// Feeds arbitrary file contents to the INI reading and patching, and checks
-// what a write promises: the key reads back as written, nothing else reads
-// differently, a second identical write changes nothing, and the change is
-// one splice that removes no line break of the file.
+// Feeds arbitrary file contents to the INI patching, and checks what a write
+// promises: the key reads back as written, nothing else reads differently, a
+// second identical write changes nothing, the change is one splice that
+// removes no line break of the file, and every line but the one replaced or
+// the ones added is unchanged byte for byte, line ending included.
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 #include "settings/IniText.h"
 
@@ -39,6 +41,59 @@ std::string_view Removed(std::string_view before, std::string_view after) {
     return before.substr(prefix, before.size() - prefix - suffix);
 }
 
+struct Line {
+    std::string_view content;
+    std::string_view ending;  // CR, LF, CRLF, or nothing at the end of the text
+
+    bool operator==(const Line&) const = default;
+};
+
+std::vector<Line> Lines(std::string_view text) {
+    std::vector<Line> lines;
+    while (!text.empty()) {
+        const auto contentEnd = std::min(text.find_first_of("\r\n"), text.size());
+        auto end = contentEnd;
+        if (end < text.size()) {
+            end += text.substr(end, 2) == "\r\n" ? 2 : 1;
+        }
+        lines.push_back({text.substr(0, contentEnd), text.substr(contentEnd, end - contentEnd)});
+        text.remove_prefix(end);
+    }
+    return lines;
+}
+
+// The lines before and after a write: the same but for one line replaced, or
+// one or two lines added. A last line without a line break gains one when
+// lines are added after it.
+void CheckOtherLinesKept(std::string_view before, std::string_view after) {
+    auto old = Lines(before);
+    const auto now = Lines(after);
+    const auto last = old.size() - 1;
+    if (!old.empty() && old[last].ending.empty() && now.size() > old.size() &&
+        now[last].content == old[last].content) {
+        old[last].ending = now[last].ending;
+    }
+    std::size_t prefix = 0;
+    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) {
+        ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
+           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    const auto removed = old.size() - prefix - suffix;
+    const auto added = now.size() - prefix - suffix;
+    Check((removed == 1 && added == 1) || (removed == 0 && (added == 1 || added == 2)));
+    if (removed == 1) {
+        Check(old[prefix].ending == now[prefix].ending);
+        return;
+    }
+    for (std::size_t i = prefix; i < prefix + added; ++i) {
+        Check(!now[i].ending.empty());
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,6 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(ini::FindValue(*changed, section, key) == value);
     Check(!ini::WithValue(*changed, section, key, value));
     Check(!HasLineBreak(Removed(text, *changed)));
+    CheckOtherLinesKept(text, *changed);
     for (const auto otherSection : kSections) {
         for (const auto otherKey : kKeys) {
             if (otherSection != section || otherKey != key) {
