@@ -81,13 +81,28 @@ std::string ExpectedContent(const std::string& original, const std::string& cont
     return expected;
 }
 
+// Starts the save loop and returns once it is saving.
 pid_t StartSaveLoop(const std::string& path) {
     std::string program = KESTRUNE_SAVE_LOOP;
     std::string argument = path;
     char* const argv[] = {program.data(), argument.data(), nullptr};
+    int pipeEnds[2] = {-1, -1};
+    if (::pipe(pipeEnds) != 0) {
+        throw std::runtime_error("no pipe");
+    }
+    posix_spawn_file_actions_t actions{};
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    ::posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     pid_t child = 0;
-    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-        throw std::runtime_error("cannot start " + program);
+    const int spawned = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeEnds[1]);
+    char byte = 0;
+    const bool saving = spawned == 0 && ::read(pipeEnds[0], &byte, 1) == 1;
+    ::close(pipeEnds[0]);
+    if (!saving) {
+        throw std::runtime_error("the save loop did not start saving: " + program);
     }
     return child;
 }
