@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -228,6 +229,37 @@ TEST_F(LinkTest, BothHardLinkedNamesSeeEverySavedValue) {
     SaveGameSettings(other / "Copy.ini", OldRecord());
     EXPECT_EQ(ReadFile(path_), original_);
     EXPECT_EQ(std::filesystem::hard_link_count(path_), 2U);
+}
+
+// What a killed save leaves is removed by the next one; nothing else is: not
+// another file's temporary files, not names that merely look alike, not
+// links, folders, another user's files or files written after the save began.
+TEST(StaleTemporaryFiles, NextSaveRemovesOnlyItsOwnLeftovers) {
+    const TempFolder folder;
+    const auto path = folder / "Baldur.ini";
+    WriteFile(path, ReadFile(DataFile("Baldur.ini")));
+    for (const char* name : {".Baldur.ini.Xk3b9Q", ".Baldur.ini.a1B2c3", ".Baldur.ini.Xk3b9",
+                             ".Baldur.ini.Xk3b9Qz", ".Baldur.ini.Xk-b9Q", "Baldur.ini.Xk3b9Q",
+                             ".Other.ini.Xk3b9Q", ".baldur.ini.Xk3b9Q", ".Baldur.ini.future"}) {
+        WriteFile(folder / name, "left");
+    }
+    std::filesystem::create_symlink(path, folder / ".Baldur.ini.LinkQQ");
+    std::filesystem::create_directory(folder / ".Baldur.ini.Folder");
+    std::filesystem::last_write_time(
+        folder / ".Baldur.ini.future",
+        std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    WriteFile(folder / ".Baldur.ini.Nobody", "left");
+    GiveToOrdinaryUser(folder / ".Baldur.ini.Nobody");
+    auto kept = Names(folder.Path());
+    kept.erase(".Baldur.ini.Xk3b9Q");
+    kept.erase(".Baldur.ini.a1B2c3");
+    if (!RunningAsRoot()) {
+        kept.erase(".Baldur.ini.Nobody");  // ours after all
+    }
+
+    SaveGameSettings(path, NewRecord());
+    EXPECT_EQ(Names(folder.Path()), kept);
+    EXPECT_EQ(LoadGameSettings(path), NewRecord());
 }
 
 // Owner, group and permission bits as the file had them, set by root to
