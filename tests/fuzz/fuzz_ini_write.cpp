@@ -64,14 +64,12 @@ std::vector<Line> Lines(std::string_view text) {
 
 // The lines before and after a write: the same but for one line replaced, or
 // one or two lines added. A last line without a line break gains one when
-// lines are added after it.
+// lines are appended after it.
 void CheckOtherLinesKept(std::string_view before, std::string_view after) {
     auto old = Lines(before);
     const auto now = Lines(after);
-    const auto last = old.size() - 1;
-    if (!old.empty() && old[last].ending.empty() && now.size() > old.size() &&
-        now[last].content == old[last].content) {
-        old[last].ending = now[last].ending;
+    if (!old.empty() && old.back().ending.empty() && after.starts_with(before)) {
+        old.back().ending = now[old.size() - 1].ending;
     }
     std::size_t prefix = 0;
     while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) {
