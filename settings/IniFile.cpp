@@ -27,7 +27,7 @@ bool IniFile::IniReadBool(std::string_view section, std::string_view key, bool d
 
 void IniFile::IniWriteString(std::string_view section, std::string_view key,
                              std::string_view value) {
-    if (!ini::FitsOnOneLine(section) || !ini::FitsOnOneLine(key) || !ini::FitsOnOneLine(value)) {
+    if (!ini::FitsOnOneLine(section) || !ini::FitsOnOneLine(key)) {
         FailToWrite();
     }
     const auto hostPath = platform::ToHostPath(path_);
@@ -35,7 +35,14 @@ void IniFile::IniWriteString(std::string_view section, std::string_view key,
     if (!content) {
         FailToWrite();
     }
-    const auto changed = ini::WithValue(*content, section, key, value);
+    // A value the key already holds is written back as no change, even one
+    // with a NUL byte that the file had from elsewhere: saving values the
+    // user did not touch must not fail.
+    const bool held = ini::FindValue(*content, section, key) == value;
+    if (!held && !ini::FitsOnOneLine(value)) {
+        FailToWrite();
+    }
+    const auto changed = held ? std::nullopt : ini::WithValue(*content, section, key, value);
     // Even a write that changes nothing fails on a file that would not have
     // taken it, so that a read-only file is reported at the first write.
     const bool written = changed ? platform::ReplaceWholeFile(hostPath, *changed)

@@ -200,14 +200,19 @@ TEST_P(JunkTest, LoadShowsWhatParsesAndSaveChangesOnlyOurValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, JunkTest,
-    testing::Values(JunkCase{"JunkThenOurSections", Junk() + SmallIni("4500"), "4000", "E:\\CD1",
-                             Junk() + SmallIni("5000", "E:\\CD1\\")},
-                    JunkCase{"OurSectionsThenJunk", SmallIni("12000") + Junk(), "12000", "E:\\CD1",
-                             SmallIni("13000", "E:\\CD1\\") + Junk()},
-                    JunkCase{"JunkInOurValues",
-                             SmallIni(std::string("\x80\xFF\0", 3) + "7", "E:\\CD1\\\xFE\xFF"),
-                             "4000", QString::fromUtf8("E:\\CD1\\ţ˙"),
-                             SmallIni("5000", "E:\\CD1\\\xFE\xFF\\")}),
+    testing::Values(
+        JunkCase{"JunkThenOurSections", Junk() + SmallIni("4500"), "4000", "E:\\CD1",
+                 Junk() + SmallIni("5000", "E:\\CD1\\")},
+        JunkCase{"OurSectionsThenJunk", SmallIni("12000") + Junk(), "12000", "E:\\CD1",
+                 SmallIni("13000", "E:\\CD1\\") + Junk()},
+        JunkCase{"JunkInOurValues",
+                 SmallIni(std::string("\x80\xFF\0", 3) + "7", "E:\\CD1\\\xFE\xFF"), "4000",
+                 QString::fromUtf8("E:\\CD1\\ţ˙"), SmallIni("5000", "E:\\CD1\\\xFE\xFF\\")},
+        JunkCase{
+            "NulInCd2", Replaced(SmallIni("4500"), "\xC8\xE1st", std::string("\xC8\0st", 4)),
+            "4000", "E:\\CD1",
+            Replaced(SmallIni("5000", "E:\\CD1\\"), "\xC8\xE1st", std::string("\xC8\0st", 4))}),
+
     [](const testing::TestParamInfo<JunkCase>& test) { return test.param.what; });
 
 // Nothing of ours in it: the defaults, silently; the save adds our values at
